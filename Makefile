@@ -1,0 +1,41 @@
+# Sonivel: a small Windows utility that sounds a reference pitch, built on Linux.
+#   make run     install what is missing, build, open the program (under wine)
+#   make test    install what is missing, build, run every test
+#   make build   build only; make bench   benchmarks; make clean
+
+BUILD := $(CURDIR)/build
+HOST := $(BUILD)/host
+WIN := $(BUILD)/win
+JOBS ?= 2
+
+.PHONY: all deps build host win run test bench clean
+
+all: build
+
+deps:
+	@scripts/deps
+
+build: host win
+
+host: deps
+	@test -f $(HOST)/CMakeCache.txt || cmake -S . -B $(HOST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONIVEL_OUT=$(BUILD)
+	cmake --build $(HOST) -j$(JOBS)
+
+# The cross build embeds what the host build generated, so it comes second.
+win: host
+	@test -f $(WIN)/CMakeCache.txt || cmake -S . -B $(WIN) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-i686.cmake -DSONIVEL_OUT=$(BUILD)
+	cmake --build $(WIN) -j$(JOBS)
+
+run: build
+	@scripts/run
+
+test: build
+	ctest --test-dir $(HOST) -j$(JOBS) --output-on-failure
+	ctest --test-dir $(WIN) --output-on-failure
+
+bench: build
+	$(HOST)/bench/render_bench
+
+clean:
+	rm -rf $(BUILD)
