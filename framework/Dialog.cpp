@@ -1,0 +1,173 @@
+#include "Dialog.h"
+
+#include <span>
+
+#include "DlgInit.h"
+#include "WinApp.h"
+#include "WindowPlacement.h"
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, &CDialog::OnOK)
+    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+END_MESSAGE_MAP()
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
+{
+}
+
+INT_PTR CDialog::DoModal()
+{
+    HWND owner = nullptr;
+    if (m_pParentWnd != nullptr) {
+        owner = m_pParentWnd->m_hWnd;
+    } else if (CWnd* main = AfxGetMainWnd(); main != nullptr && main != this) {
+        owner = main->m_hWnd;
+    }
+    return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner, &CDialog::DialogProc,
+                             reinterpret_cast<LPARAM>(this));
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    ::EndDialog(m_hWnd, nResult);
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    if (!ExecuteDlgInit()) {
+        EndDialog(-1);
+        return FALSE;
+    }
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+BOOL CDialog::OnCmdMsg(UINT id, UINT code)
+{
+    if (CWnd::OnCmdMsg(id, code))
+        return TRUE;
+    if (code != 0)
+        return FALSE;  // only commands travel on, not control notifications
+    if (CDialog* owner = FromHandle(::GetWindow(m_hWnd, GW_OWNER)); owner != nullptr && owner->CCmdTarget::OnCmdMsg(id, code))
+        return TRUE;
+    CWinApp* app = AfxGetApp();
+    return app != nullptr && app->OnCmdMsg(id, code);
+}
+
+bool CDialog::ExecuteDlgInit()
+{
+    HINSTANCE module = AfxGetResourceHandle();
+    HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(m_nIDTemplate), RT_DLGINIT);
+    if (resource == nullptr)
+        return true;  // the template has no init data
+    const void* data = ::LockResource(::LoadResource(module, resource));
+    if (data == nullptr)
+        return false;
+    const auto entries = dlginit::Parse({static_cast<const std::uint8_t*>(data), ::SizeofResource(module, resource)});
+    if (!entries)
+        return false;
+    for (const dlginit::Entry& entry : *entries) {
+        HWND control = ::GetDlgItem(m_hWnd, entry.controlId);
+        if (control == nullptr || entry.message != dlginit::kComboAddString)
+            return false;
+        const LRESULT added = ::SendMessageA(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.text));
+        if (added == CB_ERR || added == CB_ERRSPACE)
+            return false;
+    }
+    return true;
+}
+
+void CDialog::CenterWindow()
+{
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(owner != nullptr ? owner : m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
+
+    RECT window{};
+    ::GetWindowRect(m_hWnd, &window);
+    RECT over = monitor.rcWork;
+    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner))
+        ::GetWindowRect(owner, &over);
+
+    const POINT origin = CenteredOrigin(window, over, monitor.rcWork);
+    ::SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+CDialog* CDialog::FromHandle(HWND hWnd)
+{
+    if (hWnd == nullptr || ::GetWindowLongPtrA(hWnd, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&CDialog::DialogProc))
+        return nullptr;
+    return reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
+}
+
+namespace {
+
+// Messages whose result a dialog procedure returns itself rather than through
+// DWLP_MSGRESULT.
+bool ReturnsResultDirectly(UINT message)
+{
+    switch (message) {
+    case WM_CHARTOITEM:
+    case WM_COMPAREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORMSGBOX:
+    case WM_INITDIALOG:
+    case WM_QUERYDRAGICON:
+    case WM_VKEYTOITEM:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<CDialog*>(lParam);
+        dialog->m_hWnd = hWnd;
+        ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
+        // Templates lie at 0, 0 without a centring style: centre over the owner,
+        // or on the screen.
+        dialog->CenterWindow();
+        return dialog->OnInitDialog();
+    }
+
+    CDialog* dialog = FromHandle(hWnd);
+    if (dialog == nullptr)
+        return FALSE;  // messages before WM_INITDIALOG
+
+    LRESULT result = 0;
+    const bool handled = dialog->OnWndMsg(message, wParam, lParam, &result);
+
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);
+        dialog->m_hWnd = nullptr;
+        if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd == dialog)
+            app->m_pMainWnd = nullptr;
+    }
+
+    if (!handled)
+        return FALSE;
+    if (ReturnsResultDirectly(message))
+        return result;
+    ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
