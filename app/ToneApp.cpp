@@ -1,0 +1,24 @@
+#include "ToneApp.h"
+
+#include <commctrl.h>
+
+#include "ToneDlg.h"
+
+BEGIN_MESSAGE_MAP(CToneApp, CWinApp)
+END_MESSAGE_MAP()
+
+CToneApp theApp;
+
+BOOL CToneApp::InitInstance()
+{
+    // The dialog uses the trackbar class, which must be registered before the
+    // dialog is made.
+    ::InitCommonControls();
+    CWinApp::InitInstance();
+
+    CToneDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    // The dialog has ended: returning FALSE ends the program.
+    return FALSE;
+}
