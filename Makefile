@@ -1,6 +1,7 @@
 # Sonivel: a small Windows utility that sounds a reference pitch, built on Linux.
 #   make run     install what is missing, build, open the program (under wine)
 #   make test    install what is missing, build, run every test
+#   make demo    run it headless: a screenshot and a recording in build/demo/
 #   make build   build only; make bench   benchmarks; make clean
 
 BUILD := $(CURDIR)/build
@@ -8,7 +9,7 @@ HOST := $(BUILD)/host
 WIN := $(BUILD)/win
 JOBS ?= 2
 
-.PHONY: all deps build host win run test bench clean
+.PHONY: all deps build host win run demo test bench clean
 
 all: build
 
@@ -29,6 +30,10 @@ win: host
 
 run: build
 	@scripts/run
+
+# The program headless: build/demo/window.png and build/demo/A4.wav.
+demo: build
+	@scripts/demo
 
 test: build
 	ctest --test-dir $(HOST) -j$(JOBS) --output-on-failure

@@ -1,0 +1,198 @@
+#!/usr/bin/python3
+"""Reads build/Sonivel.exe with an independent PE reader (pefile) and checks the
+program file and every resource it carries, field by field.
+
+    check_program.py <Sonivel.exe> <tones dir>
+"""
+import struct
+import sys
+import unittest
+import xml.etree.ElementTree as ET
+
+import pefile
+
+RUSSIAN = 1049
+RT_MANIFEST = 24
+RT_DLGINIT = 240
+
+EXE, TONES = sys.argv[1:3]
+del sys.argv[1:3]
+PE = pefile.PE(EXE)
+
+
+def resources():
+    """{(type, name): [(language, bytes)]}, types and names as int or str."""
+    found = {}
+    for rtype in PE.DIRECTORY_ENTRY_RESOURCE.entries:
+        tkey = str(rtype.name) if rtype.name is not None else rtype.id
+        for rname in rtype.directory.entries:
+            nkey = str(rname.name) if rname.name is not None else rname.id
+            for lang in rname.directory.entries:
+                data = lang.data.struct
+                raw = PE.get_data(data.OffsetToData, data.Size)
+                found.setdefault((tkey, nkey), []).append((lang.id, raw))
+    return found
+
+
+RESOURCES = resources()
+
+
+def resource(rtype, name, language=RUSSIAN):
+    entries = RESOURCES.get((rtype, name))
+    if not entries:
+        raise AssertionError(f"no resource {rtype}/{name}")
+    languages = [lang for lang, _ in entries]
+    if languages != [language]:
+        raise AssertionError(f"resource {rtype}/{name} has languages {languages}, expected [{language}]")
+    return entries[0][1]
+
+
+class Reader:
+    """Reads a dialog template: little-endian fields, 16-bit strings, DWORD alignment."""
+
+    def __init__(self, data):
+        self.data, self.pos = data, 0
+
+    def take(self, fmt):
+        values = struct.unpack_from("<" + fmt, self.data, self.pos)
+        self.pos += struct.calcsize("<" + fmt)
+        return values if len(values) > 1 else values[0]
+
+    def sz(self):
+        end = self.pos
+        while self.data[end:end + 2] != b"\0\0":
+            end += 2
+        text = self.data[self.pos:end].decode("utf-16-le")
+        self.pos = end + 2
+        return text
+
+    def sz_or_ordinal(self):
+        if self.data[self.pos:self.pos + 2] == b"\xff\xff":
+            self.pos += 2
+            return self.take("H")
+        if self.data[self.pos:self.pos + 2] == b"\0\0":
+            self.pos += 2
+            return ""
+        return self.sz()
+
+    def align(self):
+        self.pos = (self.pos + 3) & ~3
+
+
+def parse_dialogex(data):
+    r = Reader(data)
+    ver, sig, help_id, ex_style, style, count, x, y, cx, cy = r.take("HHIIIHhhhh")
+    assert (ver, sig) == (1, 0xFFFF), "not an extended dialog template"
+    dialog = dict(help_id=help_id, ex_style=ex_style, style=style, x=x, y=y, cx=cx, cy=cy,
+                  menu=r.sz_or_ordinal(), cls=r.sz_or_ordinal(), title=r.sz())
+    dialog["point"], dialog["weight"], dialog["italic"], dialog["charset"] = r.take("HHBB")
+    dialog["font"] = r.sz()
+    items = []
+    for _ in range(count):
+        r.align()
+        help_id, ex_style, style, x, y, cx, cy, cid = r.take("IIIhhhhI")
+        item = dict(help_id=help_id, ex_style=ex_style, style=style, x=x, y=y, cx=cx, cy=cy,
+                    id=cid if cid < 0x80000000 else cid - 0x100000000,
+                    cls=r.sz_or_ordinal(), text=r.sz_or_ordinal())
+        item["extra"] = r.take("H")
+        r.pos += item["extra"]
+        items.append(item)
+    dialog["items"] = items
+    return dialog
+
+
+def note_table():
+    """(asset ID, name) of the 41 notes, C2 to E5 chromatically, sharps only."""
+    classes = ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
+    return [(212 + i, f"{classes[i % 12]}{2 + i // 12}") for i in range(41)]
+
+
+BUTTON, STATIC, COMBOBOX = 0x80, 0x82, 0x85
+
+
+class ProgramFile(unittest.TestCase):
+    def test_is_a_32_bit_gui_program(self):
+        self.assertEqual(PE.FILE_HEADER.Machine, 0x14C)  # i386
+        self.assertEqual(PE.OPTIONAL_HEADER.Subsystem, 2)  # Windows GUI
+
+    def test_dep_and_aslr(self):
+        flags = PE.OPTIONAL_HEADER.DllCharacteristics
+        self.assertTrue(flags & 0x0040, "DYNAMIC_BASE")
+        self.assertTrue(flags & 0x0100, "NX_COMPAT")
+        self.assertTrue(hasattr(PE, "DIRECTORY_ENTRY_BASERELOC"), "relocations kept for ASLR")
+
+    def test_no_section_is_both_writable_and_executable(self):
+        for section in PE.sections:
+            name = section.Name.rstrip(b"\0").decode()
+            writable = section.Characteristics & 0x80000000
+            executable = section.Characteristics & 0x20000000
+            self.assertFalse(writable and executable, name)
+
+    def test_needs_no_dll_beyond_the_systems(self):
+        system = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "winmm.dll", "shell32.dll",
+                  "advapi32.dll", "msvcrt.dll"}
+        imported = {entry.dll.decode().lower() for entry in PE.DIRECTORY_ENTRY_IMPORT}
+        self.assertLessEqual(imported, system)
+
+
+class MainDialog(unittest.TestCase):
+    def test_template_102(self):
+        d = parse_dialogex(resource(pefile.RESOURCE_TYPE["RT_DIALOG"], 102))
+        self.assertEqual((d["help_id"], d["style"], d["ex_style"]), (0, 0x90C800C0, 0x00040000))
+        self.assertEqual((d["x"], d["y"], d["cx"], d["cy"]), (0, 0, 84, 41))
+        self.assertEqual((d["menu"], d["cls"], d["title"]), ("", "", "Sonivel"))
+        self.assertEqual((d["point"], d["weight"], d["italic"], d["charset"], d["font"]), (10, 400, 0, 204, "Verdana"))
+        expected = [
+            (1, BUTTON, "On/Off", 45, 7, 32, 12, 0x50010001),
+            (1001, COMBOBOX, "", 7, 7, 30, 12, 0x50210003),
+            (1002, "msctls_trackbar32", "", 33, 24, 44, 12, 0x50030018),
+            (-1, STATIC, "volume", 7, 26, 23, 8, 0x50020000),
+        ]
+        # Window class names are case-insensitive; the resource compiler writes custom ones in capitals.
+        got = [(i["id"], i["cls"].lower() if isinstance(i["cls"], str) else i["cls"], i["text"],
+                i["x"], i["y"], i["cx"], i["cy"], i["style"]) for i in d["items"]]
+        self.assertEqual(got, expected)
+        for item in d["items"]:
+            self.assertEqual((item["help_id"], item["ex_style"], item["extra"]), (0, 0, 0))
+
+    def test_init_data_adds_the_41_notes_in_order(self):
+        data = resource(RT_DLGINIT, 102)
+        self.assertEqual(len(data), 470)
+        names, pos = [], 0
+        while True:
+            (control,) = struct.unpack_from("<H", data, pos)
+            if control == 0:
+                break
+            message, length = struct.unpack_from("<HI", data, pos + 2)
+            self.assertEqual((control, message), (1001, 0x0403))
+            text = data[pos + 8:pos + 8 + length]
+            self.assertEqual(text[-1:], b"\0")
+            names.append(text[:-1].decode("ascii"))
+            pos += 8 + length
+        self.assertEqual(pos + 2, len(data))
+        self.assertEqual(names, [name for _, name in note_table()])
+
+    def test_manifest_asks_for_version_6_common_controls(self):
+        ns = {"a": "urn:schemas-microsoft-com:asm.v1"}
+        root = ET.fromstring(resource(RT_MANIFEST, 1))
+        identity = root.find("a:assemblyIdentity", ns).attrib
+        self.assertEqual(identity, {"version": "1.0.0.0", "processorArchitecture": "X86",
+                                    "name": "Microsoft.Windows.Sonivel", "type": "win32"})
+        self.assertEqual(root.find("a:description", ns).text, "Your app description here")
+        dependency = root.find("a:dependency/a:dependentAssembly/a:assemblyIdentity", ns).attrib
+        self.assertEqual(dependency, {"type": "win32", "name": "Microsoft.Windows.Common-Controls",
+                                      "version": "6.0.0.0", "processorArchitecture": "X86",
+                                      "publicKeyToken": "6595b64144ccf1df", "language": "*"})
+
+
+class ToneAssets(unittest.TestCase):
+    def test_41_wave_resources_hold_the_rendered_files(self):
+        wave = [key for key in RESOURCES if key[0] == "WAVE"]
+        self.assertEqual(sorted(name for _, name in wave), list(range(212, 253)))
+        for asset_id, name in note_table():
+            with open(f"{TONES}/{asset_id}.wav", "rb") as f:
+                self.assertEqual(resource("WAVE", asset_id), f.read(), name)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=1)

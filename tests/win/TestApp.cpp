@@ -1,0 +1,5 @@
+#include "TestApp.h"
+
+BEGIN_MESSAGE_MAP(TestApp, CWinApp)
+    ON_COMMAND(TestApp::kAppCommand, &TestApp::OnAppCommand)
+END_MESSAGE_MAP()
