@@ -1,10 +1,13 @@
 #include "ToneDlg.h"
 
+#include <commctrl.h>
+
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CToneDlg, CDialog)
     ON_CBN_SELCHANGE(IDC_NOTE, &CToneDlg::OnSelchangeNote)
     ON_BN_CLICKED(IDOK, &CToneDlg::OnOnOff)
+    ON_NOTIFY(NM_CUSTOMDRAW, IDC_VOLUME, &CToneDlg::OnCustomdrawVolume)
 END_MESSAGE_MAP()
 
 CToneDlg::CToneDlg(CWnd* pParent) : CDialog(IDD_TONE_DIALOG, pParent), m_bPlaying(false), m_nVolume(0)
@@ -27,6 +30,7 @@ BOOL CToneDlg::OnInitDialog()
     m_strNote = "A4";
     m_bPlaying = false;
 
+    OpenWaveOut();  // the slider starts at the device's right-channel level
     m_sliderVolume.SetRange(0, 0xFFFF, TRUE);
     UpdateData(FALSE);
     return TRUE;  // the focus goes to the first tab stop, On/Off

@@ -2,6 +2,10 @@
 #ifndef SONIVEL_APP_TONEDLG_H
 #define SONIVEL_APP_TONEDLG_H
 
+#include <windows.h>
+
+#include <mmsystem.h>
+
 #include <optional>
 
 #include "DataExchange.h"
@@ -21,6 +25,10 @@ protected:
     void OnSelchangeNote();
     void OnOnOff();
 
+    // The volume control: every paint of the slider sets its position as the
+    // level of both channels.
+    void OnCustomdrawVolume(NMHDR* pNMHDR, LRESULT* pResult);
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -28,11 +36,20 @@ private:
     static std::optional<UINT> FindToneId(const CString& name);
     void StartTone();
     void StopTone();
+    // Opens the default wave-out device for its volume and reads the level.
+    void OpenWaveOut();
 
     CString m_strNote;  // the chosen note's name as of the last refresh
     bool m_bPlaying;    // whether the tone is switched on
     CSliderCtrl m_sliderVolume;
     int m_nVolume;      // slider position, 0 to 65535
+    // The device's packed stereo level as read at start (low word left, high
+    // word right). Full scale until read, in case the device cannot be read.
+    DWORD m_dwDeviceVolume = 0xFFFFFFFF;
+    HWAVEOUT* m_phWaveOut = nullptr;
+    WAVEFORMATEX* m_pFormat = nullptr;
+    HWAVEOUT m_hWaveOut = nullptr;  // stays null if the device cannot be opened
+    WAVEFORMATEX m_format{};
 };
 
 #endif

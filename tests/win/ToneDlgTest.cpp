@@ -13,6 +13,7 @@
 #include "NoteTable.h"
 #include "SoundRecorder.h"
 #include "ToneDlg.h"
+#include "WaveOutRecorder.h"
 #include "resource.h"
 
 namespace {
@@ -39,6 +40,7 @@ int IndexOf(const char* name)
 class ToneDialog : public ::testing::Test {
 protected:
     SoundRecorder sound;
+    WaveOutRecorder device{reinterpret_cast<HWAVEOUT>(0x5A5A), 0xFFFFFFFF};
     CToneDlg dlg;
 };
 
