@@ -54,6 +54,12 @@ LRESULT Notify(CCmdTarget& target, WPARAM, LPARAM lParam)
     return result;
 }
 
+template <auto Handler>  // HCURSOR Handler()
+LRESULT Cursor(CCmdTarget& target, WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>((Object<Handler>(target).*Handler)());
+}
+
 template <auto Handler>  // LRESULT Handler(WPARAM, LPARAM)
 LRESULT Raw(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
 {
@@ -80,6 +86,10 @@ protected:                                           \
         static const MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
         return &map;                                                              \
     }
+
+// Window messages, to the handlers of the conventional names.
+#define ON_WM_PAINT() {WM_PAINT, 0, 0, &message_map::Plain<&ThisClass::OnPaint>},
+#define ON_WM_QUERYDRAGICON() {WM_QUERYDRAGICON, 0, 0, &message_map::Cursor<&ThisClass::OnQueryDragIcon>},
 
 // A window message given to a handler that takes its raw parameters.
 #define ON_MESSAGE(message, handler) {(message), 0, 0, &message_map::Raw<handler>},

@@ -18,6 +18,11 @@ BOOL CWinApp::InitInstance()
     return TRUE;
 }
 
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+}
+
 CWinApp* AfxGetApp()
 {
     return CWinApp::s_pApp;

@@ -17,6 +17,9 @@ public:
     // returns FALSE, so that the process ends when the dialog ends.
     virtual BOOL InitInstance();
 
+    // An icon of the program's own resources, at the system's large icon size.
+    HICON LoadIcon(UINT nIDResource) const;
+
     CWnd* m_pMainWnd = nullptr;  // cleared when that window is destroyed
     HINSTANCE m_hInstance;       // the program's own module, where its resources live
 

@@ -1,5 +1,7 @@
 #include "Wnd.h"
 
+#include <utility>
+
 #include "DataExchange.h"
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
@@ -18,7 +20,28 @@ void CWnd::DoDataExchange(CDataExchange*)
 {
 }
 
+void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+}
+
+void CWnd::Default()
+{
+    if (m_pUseDefault != nullptr)
+        *m_pUseDefault = true;
+}
+
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    // Handlers may send messages to this window again: each message keeps its own flag.
+    bool useDefault = false;
+    bool* outer = std::exchange(m_pUseDefault, &useDefault);
+    const bool handled = Dispatch(message, wParam, lParam, pResult);
+    m_pUseDefault = outer;
+    return handled && !useDefault;
+}
+
+bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     *pResult = 0;
     if (message == WM_COMMAND)

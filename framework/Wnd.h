@@ -18,6 +18,11 @@ public:
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
+    // Sets the window's big (TRUE) or small (FALSE) icon.
+    void SetIcon(HICON hIcon, BOOL bBigIcon);
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+
     // Runs DoDataExchange: TRUE saves the controls into the members, FALSE
     // loads the members into the controls.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
@@ -25,9 +30,22 @@ public:
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
 
+    // The platform's painting of the window.
+    void OnPaint() { Default(); }
+
+    // Leaves the message being handled to the platform's default processing,
+    // which runs once the handler has returned.
+    void Default();
+
     // Calls the handler that the message maps give for the message and stores
-    // its result; false when no entry takes the message.
+    // its result; false when no entry takes the message, or the handler left it
+    // to the default processing.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+private:
+    bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    bool* m_pUseDefault = nullptr;  // of the message being handled, if any
 };
 
 #endif
