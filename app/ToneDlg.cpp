@@ -2,16 +2,23 @@
 
 #include <commctrl.h>
 
+#include "IconOrigin.h"
+#include "PaintDC.h"
+#include "WinApp.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CToneDlg, CDialog)
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
     ON_CBN_SELCHANGE(IDC_NOTE, &CToneDlg::OnSelchangeNote)
     ON_BN_CLICKED(IDOK, &CToneDlg::OnOnOff)
     ON_NOTIFY(NM_CUSTOMDRAW, IDC_VOLUME, &CToneDlg::OnCustomdrawVolume)
 END_MESSAGE_MAP()
 
-CToneDlg::CToneDlg(CWnd* pParent) : CDialog(IDD_TONE_DIALOG, pParent), m_bPlaying(false), m_nVolume(0)
+CToneDlg::CToneDlg(CWnd* pParent)
+    : CDialog(IDD_TONE_DIALOG, pParent), m_hIcon(nullptr), m_bPlaying(false), m_nVolume(0)
 {
+    m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
 }
 
 void CToneDlg::DoDataExchange(CDataExchange* pDX)
@@ -27,6 +34,9 @@ BOOL CToneDlg::OnInitDialog()
     // Fills the note list from the template's init data and attaches the slider.
     CDialog::OnInitDialog();
 
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
     m_strNote = "A4";
     m_bPlaying = false;
 
@@ -34,4 +44,25 @@ BOOL CToneDlg::OnInitDialog()
     m_sliderVolume.SetRange(0, 0xFFFF, TRUE);
     UpdateData(FALSE);
     return TRUE;  // the focus goes to the first tab stop, On/Off
+}
+
+void CToneDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int cxIcon = ::GetSystemMetrics(SM_CXICON);
+    const int cyIcon = ::GetSystemMetrics(SM_CYICON);
+    RECT client{};
+    GetClientRect(&client);
+    const IconOrigin at = CenteredIconOrigin(client.right - client.left, client.bottom - client.top, cxIcon, cyIcon);
+    dc.DrawIcon(at.x, at.y, m_hIcon);
+}
+
+HCURSOR CToneDlg::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(m_hIcon);
 }

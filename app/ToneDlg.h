@@ -29,6 +29,10 @@ protected:
     // level of both channels.
     void OnCustomdrawVolume(NMHDR* pNMHDR, LRESULT* pResult);
 
+    // The program icon: drawn while minimised, and shown while dragged.
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -39,6 +43,7 @@ private:
     // Opens the default wave-out device for its volume and reads the level.
     void OpenWaveOut();
 
+    HICON m_hIcon;      // the program icon, loaded once, never released
     CString m_strNote;  // the chosen note's name as of the last refresh
     bool m_bPlaying;    // whether the tone is switched on
     CSliderCtrl m_sliderVolume;

@@ -4,6 +4,7 @@
 #define SONIVEL_RESOURCE_H
 
 #define IDD_TONE_DIALOG     102
+#define IDR_MAINFRAME       128
 #define IDC_NOTE            1001
 #define IDC_VOLUME          1002
 

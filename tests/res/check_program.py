@@ -185,6 +185,49 @@ class MainDialog(unittest.TestCase):
                                       "publicKeyToken": "6595b64144ccf1df", "language": "*"})
 
 
+def decode_icon_image(data):
+    """(width, height, bits per pixel, set of RGB colours used, AND mask all clear)."""
+    size, width, height2, planes, bpp = struct.unpack_from("<IiiHH", data)
+    height = height2 // 2
+    palette_size = {4: 16, 8: 256}.get(bpp, 0)
+    palette = [struct.unpack_from("<BBB", data, size + 4 * i)[::-1] for i in range(palette_size)]
+    xor_at = size + 4 * palette_size
+    xor_stride = ((width * bpp + 31) // 32) * 4
+    and_at = xor_at + xor_stride * height
+    and_stride = ((width + 31) // 32) * 4
+    colours = set()
+    for y in range(height):
+        row = data[xor_at + y * xor_stride:]
+        for x in range(width):
+            if bpp == 24:
+                colours.add(tuple(row[3 * x:3 * x + 3][::-1]))
+            elif bpp == 8:
+                colours.add(palette[row[x]])
+            else:
+                colours.add(palette[(row[x // 2] >> (4 if x % 2 == 0 else 0)) & 0xF])
+    mask = data[and_at:and_at + and_stride * height]
+    return width, height, bpp, colours, len(mask) == and_stride * height and not any(mask)
+
+
+class ProgramIcon(unittest.TestCase):
+    def test_icon_group_128_has_nine_opaque_two_colour_images(self):
+        group = resource(pefile.RESOURCE_TYPE["RT_GROUP_ICON"], 128)
+        reserved, kind, count = struct.unpack_from("<HHH", group)
+        self.assertEqual((reserved, kind, count), (0, 1, 9))
+        navy, yellow, yellow256 = (0, 0, 128), (255, 255, 0), (255, 255, 51)
+        seen = set()
+        for i in range(count):
+            width, height, _, _, planes, bpp, size, icon_id = struct.unpack_from("<BBBBHHIH", group, 6 + 14 * i)
+            image = resource(pefile.RESOURCE_TYPE["RT_ICON"], icon_id)
+            self.assertEqual(len(image), size)
+            w, h, image_bpp, colours, opaque = decode_icon_image(image)
+            self.assertEqual((w, h, image_bpp), (width, height, bpp))
+            self.assertTrue(opaque, f"{w}x{h} at {bpp} bits has transparent pixels")
+            self.assertEqual(colours, {navy, yellow256 if bpp == 8 else yellow}, f"{w}x{h} at {bpp} bits")
+            seen.add((w, bpp))
+        self.assertEqual(seen, {(size, bpp) for size in (48, 32, 16) for bpp in (4, 8, 24)})
+
+
 class ToneAssets(unittest.TestCase):
     def test_41_wave_resources_hold_the_rendered_files(self):
         wave = [key for key in RESOURCES if key[0] == "WAVE"]
