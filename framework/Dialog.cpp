@@ -3,15 +3,18 @@
 #include <span>
 
 #include "DlgInit.h"
+#include "Help.h"
 #include "WinApp.h"
 #include "WindowPlacement.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, &CDialog::OnOK)
     ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+    ON_MESSAGE(WM_COMMANDHELP, &CDialog::OnCommandHelp)
 END_MESSAGE_MAP()
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd)
 {
 }
 
@@ -23,7 +26,9 @@ INT_PTR CDialog::DoModal()
     } else if (CWnd* main = AfxGetMainWnd(); main != nullptr && main != this) {
         owner = main->m_hWnd;
     }
-    return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner, &CDialog::DialogProc,
+    // A Unicode dialog: its controls take their texts from the template as 16-bit
+    // text, so they read correctly whatever the system's 8-bit code page is.
+    return ::DialogBoxParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate), owner, &CDialog::DialogProc,
                              reinterpret_cast<LPARAM>(this));
 }
 
@@ -62,6 +67,17 @@ BOOL CDialog::OnCmdMsg(UINT id, UINT code)
         return TRUE;
     CWinApp* app = AfxGetApp();
     return app != nullptr && app->OnCmdMsg(id, code);
+}
+
+LRESULT CDialog::OnCommandHelp(WPARAM, LPARAM lParam)
+{
+    if (lParam == 0 && m_nIDHelp != 0)
+        lParam = static_cast<LPARAM>(HID_BASE_RESOURCE + m_nIDHelp);
+    CWinApp* app = AfxGetApp();
+    if (lParam == 0 || app == nullptr)
+        return FALSE;
+    app->WinHelpInternal(static_cast<DWORD_PTR>(lParam));
+    return TRUE;
 }
 
 bool CDialog::ExecuteDlgInit()
@@ -106,9 +122,9 @@ void CDialog::CenterWindow()
 
 CDialog* CDialog::FromHandle(HWND hWnd)
 {
-    if (hWnd == nullptr || ::GetWindowLongPtrA(hWnd, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&CDialog::DialogProc))
+    if (hWnd == nullptr || ::GetWindowLongPtrW(hWnd, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&CDialog::DialogProc))
         return nullptr;
-    return reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
+    return reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
 }
 
 namespace {
@@ -143,7 +159,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     if (message == WM_INITDIALOG) {
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
         dialog->m_hWnd = hWnd;
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
         // Templates lie at 0, 0 without a centring style: centre over the owner,
         // or on the screen.
         dialog->CenterWindow();
@@ -158,7 +174,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     const bool handled = dialog->OnWndMsg(message, wParam, lParam, &result);
 
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);
+        ::SetWindowLongPtrW(hWnd, DWLP_USER, 0);
         dialog->m_hWnd = nullptr;
         if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd == dialog)
             app->m_pMainWnd = nullptr;
@@ -168,6 +184,6 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         return FALSE;
     if (ReturnsResultDirectly(message))
         return result;
-    ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+    ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, result);
     return TRUE;
 }

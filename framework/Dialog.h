@@ -30,6 +30,10 @@ protected:
     // then to the application's.
     BOOL OnCmdMsg(UINT id, UINT code) override;
 
+    // Answers the help query: hands the dialog's help context (its template ID
+    // plus HID_BASE_RESOURCE) to the application's help call.
+    LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -41,6 +45,7 @@ private:
     void CenterWindow();
 
     UINT m_nIDTemplate;
+    UINT m_nIDHelp;  // the template ID
     CWnd* m_pParentWnd;
 };
 

@@ -54,6 +54,19 @@ LRESULT Notify(CCmdTarget& target, WPARAM, LPARAM lParam)
     return result;
 }
 
+template <auto Handler>  // void Handler(UINT, LPARAM)
+LRESULT SysCommand(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
+{
+    (Object<Handler>(target).*Handler)(static_cast<UINT>(wParam), lParam);
+    return 0;
+}
+
+template <auto Handler>  // BOOL Handler(HELPINFO*)
+LRESULT HelpInfo(CCmdTarget& target, WPARAM, LPARAM lParam)
+{
+    return (Object<Handler>(target).*Handler)(reinterpret_cast<HELPINFO*>(lParam));
+}
+
 template <auto Handler>  // HCURSOR Handler()
 LRESULT Cursor(CCmdTarget& target, WPARAM, LPARAM)
 {
@@ -88,6 +101,8 @@ protected:                                           \
     }
 
 // Window messages, to the handlers of the conventional names.
+#define ON_WM_SYSCOMMAND() {WM_SYSCOMMAND, 0, 0, &message_map::SysCommand<&ThisClass::OnSysCommand>},
+#define ON_WM_HELPINFO() {WM_HELP, 0, 0, &message_map::HelpInfo<&ThisClass::OnHelpInfo>},
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, &message_map::Plain<&ThisClass::OnPaint>},
 #define ON_WM_QUERYDRAGICON() {WM_QUERYDRAGICON, 0, 0, &message_map::Cursor<&ThisClass::OnQueryDragIcon>},
 

@@ -2,6 +2,8 @@
 #ifndef SONIVEL_FRAMEWORK_STRING_H
 #define SONIVEL_FRAMEWORK_STRING_H
 
+#include <windows.h>
+
 #include <string>
 
 class CString {
@@ -16,6 +18,9 @@ public:
 
     operator const char*() const { return m_text.c_str(); }  // NOLINT: for the platform's 8-bit calls
     bool IsEmpty() const { return m_text.empty(); }
+
+    // Loads a string of the program's string table; empty if there is none.
+    BOOL LoadString(UINT nID);
 
 private:
     std::string m_text;

@@ -1,5 +1,8 @@
 #include "WinApp.h"
 
+#include "Help.h"
+#include "Wnd.h"
+
 CWinApp* CWinApp::s_pApp = nullptr;
 
 CWinApp::CWinApp() : m_hInstance(::GetModuleHandleA(nullptr))
@@ -21,6 +24,26 @@ BOOL CWinApp::InitInstance()
 HICON CWinApp::LoadIcon(UINT nIDResource) const
 {
     return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+}
+
+void CWinApp::OnHelp()
+{
+    if (m_pMainWnd == nullptr || m_pMainWnd->m_hWnd == nullptr)
+        return;
+    const HWND starts[] = {::GetCapture(), ::GetFocus(), ::GetLastActivePopup(m_pMainWnd->m_hWnd)};
+    for (HWND start : starts) {
+        // GetParent gives a child's parent and a popup's owner.
+        for (HWND window = start; window != nullptr; window = ::GetParent(window)) {
+            if (::SendMessageA(window, WM_COMMANDHELP, 0, 0) != 0)
+                return;
+        }
+    }
+}
+
+void CWinApp::WinHelpInternal(DWORD_PTR dwData, UINT nCmd)
+{
+    if (m_pMainWnd != nullptr)
+        m_pMainWnd->WinHelp(dwData, nCmd);
 }
 
 CWinApp* AfxGetApp()

@@ -20,6 +20,16 @@ public:
     // An icon of the program's own resources, at the system's large icon size.
     HICON LoadIcon(UINT nIDResource) const;
 
+    // The Help command: asks the window that has captured the mouse, then the
+    // focused window, then the main window's last active popup, each with its
+    // parents and owners, for a help context (WM_COMMANDHELP); the first that
+    // answers has handed its context to WinHelpInternal.
+    void OnHelp();
+
+    // The application's help call: shows help for the context through the main
+    // window's WinHelp.
+    void WinHelpInternal(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+
     CWnd* m_pMainWnd = nullptr;  // cleared when that window is destroyed
     HINSTANCE m_hInstance;       // the program's own module, where its resources live
 

@@ -3,6 +3,12 @@
 #include <utility>
 
 #include "DataExchange.h"
+#include "Help.h"
+#include "WinApp.h"
+
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+    ON_WM_HELPINFO()
+END_MESSAGE_MAP()
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
@@ -23,6 +29,21 @@ void CWnd::DoDataExchange(CDataExchange*)
 void CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
     SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+}
+
+void CWnd::WinHelp(DWORD_PTR, UINT)
+{
+}
+
+BOOL CWnd::OnHelpInfo(HELPINFO*)
+{
+    // The windows of this framework are top-level dialogs; F1 in one of their
+    // controls reaches them here.
+    CWnd* main = AfxGetMainWnd();
+    const bool modifierHeld = ::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0;
+    if (main != nullptr && main->m_hWnd != nullptr && !modifierHeld)
+        main->SendMessage(WM_COMMAND, ID_HELP);
+    return TRUE;
 }
 
 void CWnd::Default()

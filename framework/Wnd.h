@@ -4,6 +4,7 @@
 #define SONIVEL_FRAMEWORK_WND_H
 
 #include "CmdTarget.h"
+#include "Menu.h"
 
 class CDataExchange;
 
@@ -23,6 +24,21 @@ public:
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
 
+    // The window's system menu (without resetting it); its handle is null if
+    // the window has none.
+    CMenu GetSystemMenu(BOOL bRevert) const { return CMenu(::GetSystemMenu(m_hWnd, bRevert)); }
+
+    // A message box owned by this window, in 16-bit text; returns the button chosen.
+    int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType) const
+    {
+        return ::MessageBoxW(m_hWnd, lpszText, lpszCaption, nType);
+    }
+
+    // Shows help for the context. The application's help call ends here, in its
+    // main window; this framework ships no help files, so a window that offers
+    // help overrides this.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+
     // Runs DoDataExchange: TRUE saves the controls into the members, FALSE
     // loads the members into the controls.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
@@ -30,8 +46,13 @@ public:
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
 
-    // The platform's painting of the window.
+    // The platform's painting of the window, and its system commands.
     void OnPaint() { Default(); }
+    void OnSysCommand(UINT, LPARAM) { Default(); }
+
+    // F1 in the window sends the Help command to the application's main window,
+    // unless Shift, Ctrl or Alt is held.
+    BOOL OnHelpInfo(HELPINFO* pHelpInfo);
 
     // Leaves the message being handled to the platform's default processing,
     // which runs once the handler has returned.
@@ -41,6 +62,8 @@ protected:
     // its result; false when no entry takes the message, or the handler left it
     // to the default processing.
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
