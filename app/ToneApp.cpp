@@ -2,12 +2,12 @@
 
 #include <commctrl.h>
 
+#include "Help.h"
 #include "ToneDlg.h"
 
 BEGIN_MESSAGE_MAP(CToneApp, CWinApp)
+    ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
-
-CToneApp theApp;
 
 BOOL CToneApp::InitInstance()
 {

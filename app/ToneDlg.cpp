@@ -2,12 +2,15 @@
 
 #include <commctrl.h>
 
+#include "AboutDlg.h"
+#include "HelpNotice.h"
 #include "IconOrigin.h"
 #include "PaintDC.h"
 #include "WinApp.h"
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(CToneDlg, CDialog)
+    ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_CBN_SELCHANGE(IDC_NOTE, &CToneDlg::OnSelchangeNote)
@@ -33,6 +36,16 @@ BOOL CToneDlg::OnInitDialog()
 {
     // Fills the note list from the template's init data and attaches the slider.
     CDialog::OnInitDialog();
+
+    // The system menu ends with a separator and the About item.
+    if (CMenu sysMenu = GetSystemMenu(FALSE); sysMenu.m_hMenu != nullptr) {
+        CString strAboutMenu;
+        strAboutMenu.LoadString(IDS_ABOUTBOX);
+        if (!strAboutMenu.IsEmpty()) {
+            sysMenu.AppendMenu(MF_SEPARATOR);
+            sysMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+        }
+    }
 
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -60,6 +73,24 @@ void CToneDlg::OnPaint()
     GetClientRect(&client);
     const IconOrigin at = CenteredIconOrigin(client.right - client.left, client.bottom - client.top, cxIcon, cyIcon);
     dc.DrawIcon(at.x, at.y, m_hIcon);
+}
+
+void CToneDlg::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        // Close, the close box and Alt+F4 among them: they end the dialog as Cancel.
+        CDialog::OnSysCommand(nID, lParam);
+    }
+}
+
+void CToneDlg::WinHelp(DWORD_PTR, UINT)
+{
+    // The notice is held as Windows-1251 text; shown in 16-bit text, its Russian
+    // paragraph reads correctly whatever the system's 8-bit code page is.
+    MessageBox(HelpNoticeText().c_str(), L"Sonivel", MB_OK);
 }
 
 HCURSOR CToneDlg::OnQueryDragIcon()

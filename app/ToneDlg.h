@@ -33,6 +33,11 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
 
+    // The About item of the system menu opens the About box; F1 shows the
+    // help notice.
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
+
     DECLARE_MESSAGE_MAP()
 
 private:

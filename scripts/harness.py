@@ -37,6 +37,22 @@ def session_env(session_dir=None):
     return env
 
 
+def windows(env, pattern):
+    """The visible windows whose name matches the pattern, as X window ids."""
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern], env=env,
+                          capture_output=True, text=True).stdout.split()
+
+
+def wait_until(condition, timeout=10, step=0.1):
+    """Polls until the condition holds; returns whether it did in time."""
+    deadline = time.monotonic() + timeout
+    while not condition():
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(step)
+    return True
+
+
 class Process:
     """A background process, stopped by its PID."""
 
@@ -87,22 +103,29 @@ class Sonivel:
         if self.process:
             self.process.stop()
 
-    def find_window(self, pattern, timeout=30):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
+    def find_window(self, pattern, timeout=30, other_than=()):
+        """A visible window of the session whose name matches, other than those given."""
+        found = []
+
+        def appeared():
             if not self.process.running():
                 raise RuntimeError(f"{self.exe} ended before its window appeared")
-            out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", pattern], env=self.env,
-                                 capture_output=True, text=True).stdout.split()
-            if out:
-                return out[0]
-            time.sleep(0.2)
-        raise RuntimeError(f"no visible window named {pattern} within {timeout} s")
+            found[:] = [w for w in windows(self.env, pattern) if w not in other_than]
+            return bool(found)
 
-    def key(self, *keys):
-        """Presses keys in the dialog; returns the time just after they were sent."""
-        subprocess.run(["xdotool", "key", "--window", self.window, *keys], env=self.env, check=True)
+        if not wait_until(appeared, timeout, 0.2):
+            raise RuntimeError(f"no visible window named {pattern} within {timeout} s")
+        return found[0]
+
+    def key(self, *keys, window=None):
+        """Presses keys in the dialog (or another window); returns the time just after."""
+        subprocess.run(["xdotool", "key", "--window", window or self.window, *keys], env=self.env, check=True)
         return time.monotonic()
+
+    def click(self, window, x, y):
+        """Clicks the window at a point of its own."""
+        subprocess.run(["xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1"],
+                       env=self.env, check=True)
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", self.window, path], env=self.env, check=True)

@@ -11,7 +11,11 @@ import xml.etree.ElementTree as ET
 
 import pefile
 
+import os
+import re
+
 RUSSIAN = 1049
+ENGLISH_US = 1033
 RT_MANIFEST = 24
 RT_DLGINIT = 240
 
@@ -110,6 +114,30 @@ def note_table():
 BUTTON, STATIC, COMBOBOX = 0x80, 0x82, 0x85
 
 
+def window_class(cls):
+    """Class names are case-insensitive and the standard ones may be written as ordinals."""
+    if isinstance(cls, int):
+        return {BUTTON: "button", STATIC: "static", COMBOBOX: "combobox"}.get(cls, cls)
+    return cls.lower()
+
+
+def product_text():
+    """The addresses and the e-mail as the program defines them, once, in res/ProductText.h."""
+    header = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res", "ProductText.h")
+    with open(header, encoding="utf-8") as f:
+        defines = dict(re.findall(r'#define SONIVEL_(\w+)\s+"([^"]*)"', f.read()))
+    return {"site_host": defines["SITE_HOST"], "site": "http://" + defines["SITE_HOST"],
+            "music": defines["MUSIC_URL"], "email": defines["EMAIL"]}
+
+
+TEXT = product_text()
+NOTICE_EN = ("ENG: User may send money to author of this program (to thank him). Send letter to "
+             f"{TEXT['email']} to get more information.")
+NOTICE_RU = ("RUS: Автор будет весьма признателен за денежное вознаграждение в случае, если эта программа "
+             "оказалась полезной для пользователя. По любым вопросам можно писать автору на email "
+             f"{TEXT['email']}")
+
+
 class ProgramFile(unittest.TestCase):
     def test_is_a_32_bit_gui_program(self):
         self.assertEqual(PE.FILE_HEADER.Machine, 0x14C)  # i386
@@ -143,14 +171,13 @@ class MainDialog(unittest.TestCase):
         self.assertEqual((d["menu"], d["cls"], d["title"]), ("", "", "Sonivel"))
         self.assertEqual((d["point"], d["weight"], d["italic"], d["charset"], d["font"]), (10, 400, 0, 204, "Verdana"))
         expected = [
-            (1, BUTTON, "On/Off", 45, 7, 32, 12, 0x50010001),
-            (1001, COMBOBOX, "", 7, 7, 30, 12, 0x50210003),
+            (1, "button", "On/Off", 45, 7, 32, 12, 0x50010001),
+            (1001, "combobox", "", 7, 7, 30, 12, 0x50210003),
             (1002, "msctls_trackbar32", "", 33, 24, 44, 12, 0x50030018),
-            (-1, STATIC, "volume", 7, 26, 23, 8, 0x50020000),
+            (-1, "static", "volume", 7, 26, 23, 8, 0x50020000),
         ]
-        # Window class names are case-insensitive; the resource compiler writes custom ones in capitals.
-        got = [(i["id"], i["cls"].lower() if isinstance(i["cls"], str) else i["cls"], i["text"],
-                i["x"], i["y"], i["cx"], i["cy"], i["style"]) for i in d["items"]]
+        got = [(i["id"], window_class(i["cls"]), i["text"], i["x"], i["y"], i["cx"], i["cy"], i["style"])
+               for i in d["items"]]
         self.assertEqual(got, expected)
         for item in d["items"]:
             self.assertEqual((item["help_id"], item["ex_style"], item["extra"]), (0, 0, 0))
@@ -183,6 +210,78 @@ class MainDialog(unittest.TestCase):
         self.assertEqual(dependency, {"type": "win32", "name": "Microsoft.Windows.Common-Controls",
                                       "version": "6.0.0.0", "processorArchitecture": "X86",
                                       "publicKeyToken": "6595b64144ccf1df", "language": "*"})
+
+
+class AboutBox(unittest.TestCase):
+    def test_template_100(self):
+        d = parse_dialogex(resource(pefile.RESOURCE_TYPE["RT_DIALOG"], 100))
+        self.assertEqual((d["help_id"], d["style"], d["ex_style"]), (0, 0x80C800C8, 0))
+        self.assertEqual((d["x"], d["y"], d["cx"], d["cy"]), (0, 0, 212, 142))
+        self.assertEqual((d["menu"], d["cls"], d["title"]), ("", "", "About Sonivel"))
+        self.assertEqual((d["point"], d["weight"], d["italic"], d["charset"], d["font"]), (8, 0, 0, 1, "MS Shell Dlg"))
+        product = "Sonivel 2006.06\nCopyright (C) 2006 The Sonivel author\nAll rights reserved."
+        expected = [
+            (-1, "static", 128, 7, 7, 20, 20, 0x50000003),                       # SS_ICON, icon 128
+            (-1, "static", product, 75, 7, 130, 24, 0x50020080),                 # SS_NOPREFIX, WS_GROUP
+            (1, "button", "OK", 153, 114, 52, 21, 0x50030001),                   # default, group, tab stop
+            (-1, "static", NOTICE_RU, 7, 79, 197, 32, 0x50020000),
+            (-1, "static", NOTICE_EN, 7, 34, 178, 24, 0x50020000),
+            (1003, "button", "Музыкальные программы на сайте " + TEXT["music"], 7, 114, 137, 21, 0x50012300),
+            (1004, "button", TEXT["site"], 81, 60, 124, 14, 0x50010000),
+            (-1, "static", "Musical software on", 7, 63, 64, 8, 0x50020000),
+        ]
+        got = [(i["id"], window_class(i["cls"]), i["text"], i["x"], i["y"], i["cx"], i["cy"], i["style"])
+               for i in d["items"]]
+        self.assertEqual(got, expected)
+        for item in d["items"]:
+            self.assertEqual((item["help_id"], item["ex_style"], item["extra"]), (0, 0, 0))
+
+    def test_addresses_are_http_without_a_path_under_the_reserved_domain(self):
+        for url in (TEXT["site"], TEXT["music"]):
+            self.assertRegex(url, r"^http://[a-z0-9.-]+\.example$")
+        self.assertRegex(TEXT["email"], r"^[a-z0-9.]+@[a-z0-9.-]+\.example$")
+
+    def test_system_menu_string_101(self):
+        block = resource(pefile.RESOURCE_TYPE["RT_STRING"], 101 // 16 + 1)
+        strings, pos = [], 0
+        for _ in range(16):
+            (length,) = struct.unpack_from("<H", block, pos)
+            strings.append(block[pos + 2:pos + 2 + 2 * length].decode("utf-16-le"))
+            pos += 2 + 2 * length
+        self.assertEqual(strings[101 % 16], "&About Sonivel...")
+
+
+class VersionBlock(unittest.TestCase):
+    def test_fixed_values(self):
+        resource(pefile.RESOURCE_TYPE["RT_VERSION"], 1, ENGLISH_US)  # one block, in English (United States)
+        fixed = PE.VS_FIXEDFILEINFO[0]
+        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), (2006 << 16 | 6, 0))
+        self.assertEqual((fixed.ProductVersionMS, fixed.ProductVersionLS), (2006 << 16 | 6, 0))
+        self.assertEqual((fixed.FileFlagsMask, fixed.FileFlags), (0x3F, 0))
+        self.assertEqual((fixed.FileOS, fixed.FileType, fixed.FileSubtype), (4, 1, 0))
+        self.assertEqual((fixed.FileDateMS, fixed.FileDateLS), (0, 0))
+
+    def test_strings_and_translation(self):
+        tables, translations = [], []
+        for info in PE.FileInfo[0]:
+            if info.Key == b"StringFileInfo":
+                tables += info.StringTable
+            elif info.Key == b"VarFileInfo":
+                translations += [var.entry for var in info.Var]
+        self.assertEqual([t.LangID for t in tables], [b"040904e4"])
+        values = {k.decode(): v.decode() for k, v in tables[0].entries.items()}
+        self.assertEqual(values, {
+            "Comments": "Sonivel 2006.06",
+            "CompanyName": TEXT["site_host"],
+            "FileDescription": "Sonivel 2006.06",
+            "FileVersion": "2006, 6, 0, 0",
+            "InternalName": "Sonivel 2006.06",
+            "LegalCopyright": "Copyright (C) 2006 The Sonivel author",
+            "OriginalFilename": "Sonivel.exe",
+            "ProductName": "Sonivel 2006.06",
+            "ProductVersion": "2006.06",
+        })
+        self.assertEqual(translations, [{b"Translation": "0x0409 0x04e4"}])
 
 
 def decode_icon_image(data):

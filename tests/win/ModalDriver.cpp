@@ -17,6 +17,25 @@ struct Run {
 // The runs in progress, innermost last; the tests run on one thread.
 std::vector<Run*> g_runs;
 
+BOOL CALLBACK EndOwnedDialog(HWND window, LPARAM owner)
+{
+    for (HWND up = ::GetWindow(window, GW_OWNER); up != nullptr; up = ::GetWindow(up, GW_OWNER)) {
+        if (up == reinterpret_cast<HWND>(owner)) {
+            ::EndDialog(window, kEndedByDriver);
+            break;
+        }
+    }
+    return TRUE;
+}
+
+// Ends the dialog, and first any modal box still open over it (left by a
+// failed step), so that every modal loop returns.
+void EndWithEverythingOverIt(HWND dialog)
+{
+    ::EnumThreadWindows(::GetCurrentThreadId(), &EndOwnedDialog, reinterpret_cast<LPARAM>(dialog));
+    ::EndDialog(dialog, kEndedByDriver);
+}
+
 void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD)
 {
     const auto found = std::find_if(g_runs.begin(), g_runs.end(), [&](Run* r) { return r->timer == timer; });
@@ -36,7 +55,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD)
     ::KillTimer(nullptr, run.timer);
     run.timer = 0;
     if (hwnd != nullptr && ::IsWindow(hwnd))
-        ::EndDialog(hwnd, kEndedByDriver);
+        EndWithEverythingOverIt(hwnd);
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
-// The application object of the test program; its map takes one command, so
-// that tests can see commands reach the application.
+// The application object of the test program: the program's own application
+// class, whose map sends the Help command on, with one more command in its map
+// so that tests can see commands reach the application.
 #ifndef SONIVEL_TESTS_TESTAPP_H
 #define SONIVEL_TESTS_TESTAPP_H
 
-#include "WinApp.h"
+#include "ToneApp.h"
 
-class TestApp : public CWinApp {
+class TestApp : public CToneApp {
 public:
     static constexpr UINT kAppCommand = 0x8123;
 
