@@ -2,7 +2,7 @@
 // resource-script lines that embed them as "WAVE" resources.
 //
 //   gen_tones <outdir> [<asset-list.rc>]
-//   gen_tones --list          prints "<asset id> <name> <samples>" per note
+//   gen_tones --list          prints "<asset id> <name> <centihertz> <periods> <samples>" per note
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -50,7 +50,8 @@ int main(int argc, char** argv)
 {
     if (argc == 2 && std::string(argv[1]) == "--list") {
         for (std::size_t i = 0; i < tones::kNotes.size(); ++i)
-            std::printf("%d %s %d\n", tones::assetId(i), tones::kNotes[i].name, tones::kNotes[i].samples);
+            std::printf("%d %s %d %d %d\n", tones::assetId(i), tones::kNotes[i].name, tones::kNotes[i].centiHertz,
+                        tones::kNotes[i].periods, tones::kNotes[i].samples);
         return 0;
     }
     if (argc != 2 && argc != 3) {

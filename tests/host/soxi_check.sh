@@ -4,7 +4,7 @@
 set -euo pipefail
 dir=$1 gen=$2
 count=0
-while read -r id name samples; do
+while read -r id name _ _ samples; do
     f="$dir/$id.wav"
     got="$(soxi -t "$f"):$(soxi -e "$f"):$(soxi -b "$f"):$(soxi -c "$f"):$(soxi -r "$f"):$(soxi -s "$f")"
     want="wav:Unsigned Integer PCM:8:1:44100:$samples"
