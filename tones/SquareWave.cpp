@@ -3,6 +3,19 @@
 #include <cmath>
 
 namespace tones {
+namespace {
+
+// How far an estimated phase may lie from a level change (at 0, T/2 and T) and
+// still be trusted. The estimate below is within about 1e-11 samples of the
+// exact phase; the margin leaves room to spare.
+constexpr double kMargin = 1e-6;
+
+bool NearLevelChange(double phase, double period)
+{
+    return phase < kMargin || std::abs(phase - period / 2) < kMargin || period - phase < kMargin;
+}
+
+}  // namespace
 
 std::vector<std::uint8_t> renderSquareWave(const Note& note)
 {
@@ -14,10 +27,14 @@ std::vector<std::uint8_t> renderSquareWave(const Note& note)
 
     std::vector<std::uint8_t> samples(static_cast<std::size_t>(note.samples));
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        // fmod truncates the quotient toward zero and is exact, unlike
-        // i - period * floor(i / period), whose rounded quotient shifts a few
-        // boundary samples.
-        const double phase = std::fmod(static_cast<double>(i), period);
+        const auto position = static_cast<double>(i);
+        // The phase is the exact remainder of i divided by the period, which
+        // fmod gives (it truncates the quotient toward zero and is exact). fmod
+        // is slow, so it is only asked where it can matter: the estimate from a
+        // rounded quotient decides every sample away from a level change.
+        double phase = position - period * std::floor(position / period);
+        if (NearLevelChange(phase, period))
+            phase = std::fmod(position, period);
         samples[i] = phase < half ? kHighLevel : kLowLevel;
     }
     return samples;
