@@ -206,16 +206,24 @@ def rising_crossings(samples):
     return positions
 
 
-def pitch(samples, rate=RATE):
-    """The pitch in Hz from the intervals between rising zero crossings. Intervals
-    longer than 1.5 times their median (a dropout of the sound path) are left out."""
-    crossings = rising_crossings(samples)
-    intervals = [b - a for a, b in zip(crossings, crossings[1:])]
+def pitch_from_edges(edges, rate=RATE, tolerance=1.5):
+    """The pitch in Hz from the intervals between rising edges, and how many
+    intervals it leaves out: those further than the tolerance (in samples) from
+    their median. A square wave of period T has intervals of floor(T) and
+    ceil(T) only; anything else is a dropout of the sound path, which replaces
+    part of a period with silence and can lengthen an interval by only a few
+    samples, yet shifts every later edge."""
+    intervals = [b - a for a, b in zip(edges, edges[1:])]
     if len(intervals) < 10:
-        return 0.0
+        return 0.0, len(intervals)
     median = statistics.median(intervals)
-    kept = [d for d in intervals if d <= 1.5 * median]
-    return rate * len(kept) / sum(kept)
+    kept = [d for d in intervals if abs(d - median) <= tolerance]
+    return rate * len(kept) / sum(kept), len(intervals) - len(kept)
+
+
+def pitch(samples, rate=RATE):
+    """The pitch in Hz of a recorded tone, from its rising zero crossings."""
+    return pitch_from_edges(rising_crossings(samples), rate)[0]
 
 
 def peak(samples):
