@@ -1,7 +1,8 @@
 // Start-up time: from launching a program to its window named "Sonivel" being
 // visible. Runs the programs given interleaved, in turns whose order alternates,
 // and prints every time in milliseconds, one line per start:
-// "<program index> <milliseconds>".
+// "<program index> <milliseconds>". A program is a command line: a path
+// without spaces, and its arguments.
 //
 //   startup_timer <runs of each> <program>...
 #include <windows.h>
@@ -42,13 +43,13 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 // Milliseconds until the program's window is visible, or a negative number.
 double TimeOneStart(const char* program)
 {
-    std::string commandLine = std::string("\"") + program + "\"";
+    std::string commandLine = program;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     LARGE_INTEGER start, shown;
     ::QueryPerformanceCounter(&start);
-    if (!::CreateProcessA(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process))
         return -1;
     Search search{process.dwProcessId, nullptr};

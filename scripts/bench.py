@@ -49,21 +49,26 @@ def size():
 
 
 def startup(runs, env):
+    """Sonivel against the bare program, interleaved; and, to tell the platform's
+    share from the program's, against the bare program that also opens the
+    sound device, and all three without a sound driver."""
     timer = os.path.join(BUILD, "win", "bench", "startup_timer.exe")
-    programs = [windows_path(os.path.join(BUILD, "Sonivel.exe")),
-                windows_path(os.path.join(BUILD, "win", "bench", "bare_dialog.exe"))]
+    bare = windows_path(os.path.join(BUILD, "win", "bench", "bare_dialog.exe"))
+    programs = [windows_path(os.path.join(BUILD, "Sonivel.exe")), bare, bare + " --open-device"]
     rows = []
-    for label, extra in (("", {}), (" (no sound driver)", {"WINEDLLOVERRIDES": NO_SOUND_DRIVER})):
+    for label, extra in (("", {}), (", no sound driver", {"WINEDLLOVERRIDES": NO_SOUND_DRIVER})):
         out = run([WINE_RUN, timer, str(runs), *programs], env=dict(env, **extra))
-        times = {0: [], 1: []}
+        times = {}
         for line in out.splitlines():
             index, ms = line.split()
-            times[int(index)].append(float(ms))
-        sonivel, bare = statistics.median(times[0]), statistics.median(times[1])
-        ratio = sonivel / bare
-        verdict = "met" if ratio <= 1.10 else "MISSED"
-        rows.append(f"| Start-up to visible window{label}, median of {runs} interleaved runs | "
-                    f"Sonivel {sonivel:.1f} ms, bare {bare:.1f} ms: ratio {ratio:.2f} | at most 1.10 | {verdict} |")
+            times.setdefault(int(index), []).append(float(ms))
+        sonivel, floor, with_device = (statistics.median(times[i]) for i in range(3))
+        ratio = sonivel / floor
+        rows.append(f"| Start-up to visible window{label} (medians of {runs} interleaved runs) | "
+                    f"Sonivel {sonivel:.1f} ms, bare {floor:.1f} ms: ratio {ratio:.2f} | at most 1.10 | "
+                    f"{'met' if ratio <= 1.10 else 'MISSED'} |")
+        rows.append(f"| ... bare program that also opens the sound device{label} | {with_device:.1f} ms: "
+                    f"Sonivel / this {sonivel / with_device:.2f} | | |")
     return rows
 
 
