@@ -13,8 +13,7 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_COMMANDHELP, &CDialog::OnCommandHelp)
 END_MESSAGE_MAP()
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_nIDTemplate(nIDTemplate), m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd)
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
 {
 }
 
@@ -63,7 +62,10 @@ BOOL CDialog::OnCmdMsg(UINT id, UINT code)
         return TRUE;
     if (code != 0)
         return FALSE;  // only commands travel on, not control notifications
-    if (CDialog* owner = FromHandle(::GetWindow(m_hWnd, GW_OWNER)); owner != nullptr && owner->CCmdTarget::OnCmdMsg(id, code))
+    // The owner's own map only: its routing would hand the command to the
+    // application a second time.
+    CDialog* owner = FromHandle(::GetWindow(m_hWnd, GW_OWNER));
+    if (owner != nullptr && owner->CCmdTarget::OnCmdMsg(id, code))
         return TRUE;
     CWinApp* app = AfxGetApp();
     return app != nullptr && app->OnCmdMsg(id, code);
@@ -71,8 +73,9 @@ BOOL CDialog::OnCmdMsg(UINT id, UINT code)
 
 LRESULT CDialog::OnCommandHelp(WPARAM, LPARAM lParam)
 {
-    if (lParam == 0 && m_nIDHelp != 0)
-        lParam = static_cast<LPARAM>(HID_BASE_RESOURCE + m_nIDHelp);
+    // A dialog's help ID is its template ID.
+    if (lParam == 0 && m_nIDTemplate != 0)
+        lParam = static_cast<LPARAM>(HID_BASE_RESOURCE + m_nIDTemplate);
     CWinApp* app = AfxGetApp();
     if (lParam == 0 || app == nullptr)
         return FALSE;

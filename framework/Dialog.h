@@ -45,7 +45,6 @@ private:
     void CenterWindow();
 
     UINT m_nIDTemplate;
-    UINT m_nIDHelp;  // the template ID
     CWnd* m_pParentWnd;
 };
 
