@@ -21,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "DialogInput.h"
 #include "ImportPatch.h"
 #include "ProcessUsage.h"
 #include "ToneApp.h"
@@ -40,12 +41,6 @@ BOOL WINAPI NoSound(LPCSTR, HMODULE, DWORD)
 MMRESULT WINAPI NoVolume(HWAVEOUT, DWORD)
 {
     return MMSYSERR_NOERROR;
-}
-
-void SendCommand(HWND dialog, int controlId, int code)
-{
-    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, code),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, controlId)));
 }
 
 // Runs the work once the dialog's modal loop is up, then ends the dialog.
@@ -99,20 +94,6 @@ void Report(const char* what, const std::vector<double>& samples)
 {
     const Figures f = Summarise(samples);
     std::printf("%-28s median %8.1f us   p95 %8.1f us   (%zu calls)\n", what, f.median, f.p95, samples.size());
-}
-
-void ChooseNote(HWND dialog, int index)
-{
-    ::SendDlgItemMessageA(dialog, IDC_NOTE, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendCommand(dialog, IDC_NOTE, CBN_SELCHANGE);
-}
-
-void PaintNotice(HWND dialog)
-{
-    NMCUSTOMDRAW draw{};
-    draw.hdr = {::GetDlgItem(dialog, IDC_VOLUME), IDC_VOLUME, static_cast<UINT>(NM_CUSTOMDRAW)};
-    draw.dwDrawStage = CDDS_PREPAINT;
-    ::SendMessageA(dialog, WM_NOTIFY, IDC_VOLUME, reinterpret_cast<LPARAM>(&draw));
 }
 
 template <class Action>

@@ -13,6 +13,7 @@
 
 #include "Help.h"
 #include "ImportPatch.h"
+#include "DialogInput.h"
 #include "ModalDriver.h"
 #include "ProductText.h"
 #include "SoundRecorder.h"

@@ -11,6 +11,7 @@
 
 #include "DataExchange.h"
 #include "Dialog.h"
+#include "DialogInput.h"
 #include "ModalDriver.h"
 #include "SliderCtrl.h"
 #include "TestApp.h"

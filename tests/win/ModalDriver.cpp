@@ -72,9 +72,3 @@ INT_PTR RunModal(CDialog& dialog, std::vector<Step> steps)
     EXPECT_EQ(run.next, run.steps.size()) << "the dialog ended before every step ran";
     return result;
 }
-
-void SendCommand(HWND dialog, int controlId, int code)
-{
-    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, code),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, controlId)));
-}

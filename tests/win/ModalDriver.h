@@ -20,7 +20,4 @@ constexpr INT_PTR kEndedByDriver = 0x7E57;
 // after the last one if it is still open. Returns what DoModal returned.
 INT_PTR RunModal(CDialog& dialog, std::vector<Step> steps);
 
-// Sends a command notification from a control of the dialog, as the control would.
-void SendCommand(HWND dialog, int controlId, int code);
-
 #endif

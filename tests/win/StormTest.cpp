@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "Help.h"
+#include "DialogInput.h"
 #include "ModalDriver.h"
 #include "ProcessUsage.h"
 #include "SoundRecorder.h"
@@ -73,23 +74,17 @@ public:
         if (kind < 350)
             RandomCommand();
         else if (kind < 650)
-            ChooseNote(static_cast<int>(random_() % 42) - 1);  // -1: no selection
+            ChooseNote(dialog_, static_cast<int>(random_() % 42) - 1);  // -1: no selection
         else if (kind < 750)
             MoveSlider();
         else if (kind < 900)
-            PaintNotice();
+            PaintNotice(dialog_);
         else if (kind < 980)
             ::SendMessageA(dialog_, WM_SYSCOMMAND, SafeSystemCommand(random_), 0);
         else if (kind < 998)
             ::RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         else
             Help();
-    }
-
-    void ChooseNote(int index)
-    {
-        ::SendDlgItemMessageA(dialog_, IDC_NOTE, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        SendCommand(dialog_, IDC_NOTE, CBN_SELCHANGE);
     }
 
 private:
@@ -111,14 +106,6 @@ private:
         HWND slider = ::GetDlgItem(dialog_, IDC_VOLUME);
         ::SendMessageA(slider, TBM_SETPOS, TRUE, static_cast<LPARAM>(random_() % 65536));
         ::UpdateWindow(slider);
-    }
-
-    void PaintNotice()
-    {
-        NMCUSTOMDRAW draw{};
-        draw.hdr = {::GetDlgItem(dialog_, IDC_VOLUME), IDC_VOLUME, static_cast<UINT>(NM_CUSTOMDRAW)};
-        draw.dwDrawStage = CDDS_PREPAINT;
-        ::SendMessageA(dialog_, WM_NOTIFY, IDC_VOLUME, reinterpret_cast<LPARAM>(&draw));
     }
 
     void Help()
@@ -172,7 +159,7 @@ TEST(MessageStorm, HundredThousandRandomMessages)
         // the chosen note if the tone is on, and only stops otherwise.
         ::ShowWindow(h, SW_RESTORE);
         sound.Take();
-        storm.ChooseNote(7);
+        ChooseNote(h, 7);
         const std::vector<PlaySoundCall> expected =
             storm.playing ? std::vector<PlaySoundCall>{StopCall(), StartCall(212 + 7)} : std::vector<PlaySoundCall>{StopCall()};
         EXPECT_EQ(sound.Take(), expected) << (storm.playing ? "on" : "off");

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "DialogInput.h"
 #include "ModalDriver.h"
 #include "NoteTable.h"
 #include "SoundRecorder.h"
@@ -23,13 +24,6 @@ using Calls = std::vector<PlaySoundCall>;
 void PressOnOff(HWND dialog)
 {
     SendCommand(dialog, IDOK, BN_CLICKED);
-}
-
-// Selects the item (or none, with -1) as the user would, with the notification.
-void ChooseNote(HWND dialog, int index)
-{
-    ::SendDlgItemMessageA(dialog, IDC_NOTE, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendCommand(dialog, IDC_NOTE, CBN_SELCHANGE);
 }
 
 int IndexOf(const char* name)

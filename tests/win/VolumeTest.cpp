@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "DialogInput.h"
 #include "ModalDriver.h"
 #include "SoundRecorder.h"
 #include "ToneDlg.h"
@@ -127,11 +128,8 @@ TEST_F(Volume, APaintRefreshesTheNoteThatOnOffStarts)
 TEST_F(Volume, TheHandlerAsksTheSliderForItsDefaultDrawing)
 {
     RunModal(dlg, {[&](HWND h) {
-        NMCUSTOMDRAW draw{};
-        draw.hdr = {Slider(h), IDC_VOLUME, static_cast<UINT>(NM_CUSTOMDRAW)};
-        draw.dwDrawStage = CDDS_PREPAINT;
         ::SetWindowLongPtrA(h, DWLP_MSGRESULT, 5);
-        ::SendMessageA(h, WM_NOTIFY, IDC_VOLUME, reinterpret_cast<LPARAM>(&draw));
+        PaintNotice(h);
         EXPECT_EQ(::GetWindowLongPtrA(h, DWLP_MSGRESULT), CDRF_DODEFAULT);
     }});
 }
