@@ -1,7 +1,5 @@
 #include "Dialog.h"
 
-#include <span>
-
 #include "DlgInit.h"
 #include "Help.h"
 #include "WinApp.h"
