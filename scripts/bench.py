@@ -16,7 +16,6 @@ import harness
 BUILD = os.path.join(harness.ROOT, "build")
 OUT = os.path.join(BUILD, "bench")
 WINE_RUN = os.path.join(harness.ROOT, "scripts", "wine-run")
-NO_SOUND_DRIVER = "mscoree,mshtml=;winepulse.drv,winealsa.drv,wineoss.drv=d"
 
 
 def run(args, env=None):
@@ -56,7 +55,7 @@ def startup(runs, env):
     bare = windows_path(os.path.join(BUILD, "win", "bench", "bare_dialog.exe"))
     programs = [windows_path(os.path.join(BUILD, "Sonivel.exe")), bare, bare + " --open-device"]
     rows = []
-    for label, extra in (("", {}), (", no sound driver", {"WINEDLLOVERRIDES": NO_SOUND_DRIVER})):
+    for label, extra in (("", {}), (", no sound driver", {"WINEDLLOVERRIDES": harness.NO_SOUND_DRIVER})):
         out = run([WINE_RUN, timer, str(runs), *programs], env=dict(env, **extra))
         times = {}
         for line in out.splitlines():

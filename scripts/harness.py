@@ -15,6 +15,8 @@ import wave
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 RATE = 44100
+# WINEDLLOVERRIDES for a machine without any sound driver.
+NO_SOUND_DRIVER = "mscoree,mshtml=;winepulse.drv,winealsa.drv,wineoss.drv=d"
 
 
 def session_env(session_dir=None):

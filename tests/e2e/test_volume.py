@@ -15,7 +15,6 @@ OPEN = re.compile(r"waveOutOpen \((\w+), (\d+), (\w+), (\w+), (\w+), (\w+)\)")
 GET = re.compile(r"waveOutGetVolume \((\w+), (\w+)\)")
 SET = re.compile(r"waveOutSetVolume \((\w+), (\w+)\)")
 PLAY = re.compile(r"MULTIMEDIA_PlaySound pszSound='(\w+)'")
-NO_SOUND_DRIVER = "mscoree,mshtml=;winepulse.drv,winealsa.drv,wineoss.drv=d"
 
 
 def run_program(extra_env):
@@ -74,7 +73,7 @@ class VolumeCalls(unittest.TestCase):
         self.assertEqual(levels[0], 0)
 
     def test_with_no_sound_driver_every_control_still_works(self):
-        ended, trace = run_program({"WINEDLLOVERRIDES": NO_SOUND_DRIVER})
+        ended, trace = run_program({"WINEDLLOVERRIDES": harness.NO_SOUND_DRIVER})
         self.assertTrue(ended, "Esc ends the program")
         levels = self.check(trace, expected_handle="00000000")
         self.assertEqual(levels[0], 0xFFFFFFFF, "full scale when the level could not be read")

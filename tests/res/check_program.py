@@ -105,6 +105,16 @@ def parse_dialogex(data):
     return dialog
 
 
+def assert_items(test, dialog, expected):
+    """The template's controls, in order: (ID, class, text, x, y, cx, cy, style)
+    as expected, each without help ID, extended style or creation data."""
+    got = [(i["id"], window_class(i["cls"]), i["text"], i["x"], i["y"], i["cx"], i["cy"], i["style"])
+           for i in dialog["items"]]
+    test.assertEqual(got, expected)
+    for item in dialog["items"]:
+        test.assertEqual((item["help_id"], item["ex_style"], item["extra"]), (0, 0, 0))
+
+
 def note_table():
     """(asset ID, name) of the 41 notes, C2 to E5 chromatically, sharps only."""
     classes = ["C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"]
@@ -176,11 +186,7 @@ class MainDialog(unittest.TestCase):
             (1002, "msctls_trackbar32", "", 33, 24, 44, 12, 0x50030018),
             (-1, "static", "volume", 7, 26, 23, 8, 0x50020000),
         ]
-        got = [(i["id"], window_class(i["cls"]), i["text"], i["x"], i["y"], i["cx"], i["cy"], i["style"])
-               for i in d["items"]]
-        self.assertEqual(got, expected)
-        for item in d["items"]:
-            self.assertEqual((item["help_id"], item["ex_style"], item["extra"]), (0, 0, 0))
+        assert_items(self, d, expected)
 
     def test_init_data_adds_the_41_notes_in_order(self):
         data = resource(RT_DLGINIT, 102)
@@ -230,11 +236,7 @@ class AboutBox(unittest.TestCase):
             (1004, "button", TEXT["site"], 81, 60, 124, 14, 0x50010000),
             (-1, "static", "Musical software on", 7, 63, 64, 8, 0x50020000),
         ]
-        got = [(i["id"], window_class(i["cls"]), i["text"], i["x"], i["y"], i["cx"], i["cy"], i["style"])
-               for i in d["items"]]
-        self.assertEqual(got, expected)
-        for item in d["items"]:
-            self.assertEqual((item["help_id"], item["ex_style"], item["extra"]), (0, 0, 0))
+        assert_items(self, d, expected)
 
     def test_addresses_are_http_without_a_path_under_the_reserved_domain(self):
         for url in (TEXT["site"], TEXT["music"]):
